@@ -1,0 +1,5 @@
+#include "util/TmyFibDataBase.h"
+
+void TmyFibDataBase::ClearUnitTexts()
+{
+}

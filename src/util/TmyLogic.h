@@ -1,0 +1,6 @@
+#pragma once
+
+// Stateless helper class: every operation is called without an object.
+class TmyLogic {
+public:
+};
