@@ -31,6 +31,22 @@ QString TmyStr::MyStringReplace(const QString& str, const QString& old, const QS
         return str;
     const QLocale locale;
     const QString target = locale.toUpper(old);
+
+    // Usually upper-casing keeps every character's length, and the folded text lines up
+    // with the source position for position.
+    const QString upper = locale.toUpper(str);
+    if (upper.size() == str.size()) {
+        QString result;
+        qsizetype from = 0;
+        for (qsizetype at = upper.indexOf(target); at >= 0; at = upper.indexOf(target, from)) {
+            result += QStringView(str).mid(from, at - from);
+            result += new_;
+            from = at + target.size();
+        }
+        result += QStringView(str).mid(from);
+        return result;
+    }
+
     const std::vector<QString> folded = foldEach(str, locale);
     const qsizetype n = str.size();
 
