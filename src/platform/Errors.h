@@ -40,4 +40,10 @@ public:
     explicit EConvertError(const QString& message) : Error(message) {}
 };
 
+// A settings file that could not be written; the message names the file.
+class EIniFileException : public Error {
+public:
+    explicit EIniFileException(const QString& message) : Error(message) {}
+};
+
 } // namespace platform
