@@ -18,7 +18,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -75,8 +74,10 @@ std::optional<QString> desktopValue(const QByteArray& entry, const QByteArray& k
 class TestSystem : public QObject {
     Q_OBJECT
 
+public:
+    explicit TestSystem(const TestHome& home) : home_(home) {}
+
 private Q_SLOTS:
-    void initTestCase();
 
     void userAndComputerNames();
     void randomInteger_data();
@@ -104,14 +105,8 @@ private Q_SLOTS:
     void openFilesAndPrograms();
 
 private:
-    std::unique_ptr<TestHome> home_;
+    const TestHome& home_;
 };
-
-void TestSystem::initTestCase()
-{
-    home_ = std::make_unique<TestHome>();
-    QVERIFY(home_->isValid());
-}
 
 void TestSystem::userAndComputerNames()
 {
@@ -121,7 +116,7 @@ void TestSystem::userAndComputerNames()
     QCOMPARE(Tmysystem::GetNetUser(), QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed());
 
     if (geteuid() == 0) {
-        openToEveryone(home_->root(), false);
+        openToEveryone(home_.root(), false);
         const ProbeResult other = runProbeUnprivileged({"user"});
         QCOMPARE(other.exitCode, 0);
         QCOMPARE(other.output, QStringLiteral("nobody"));
@@ -320,7 +315,7 @@ void TestSystem::createLink()
 {
     QFETCH(int, f);
     QFETCH(QString, folder);
-    const QString file = home_->home() + "/" + folder + "/Raport.desktop";
+    const QString file = home_.home() + "/" + folder + "/Raport.desktop";
     QFile::remove(file);
 
     QVERIFY(Tmysystem::CreateLink("Raport", "C:\\Prog\\raport.exe", "Roczny raport", f));
@@ -352,7 +347,7 @@ void TestSystem::createLinkRefusals()
     const QSet<QString> before = [&] {
         QSet<QString> all;
         QDirIterator it(
-            home_->root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+            home_.root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
             all.insert(it.next());
         return all;
@@ -360,7 +355,7 @@ void TestSystem::createLinkRefusals()
     QVERIFY(!Tmysystem::CreateLink(name, "/opt/prog/raport", "", f));
     QSet<QString> after;
     QDirIterator it(
-        home_->root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        home_.root(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
         after.insert(it.next());
     QCOMPARE(after, before);
@@ -491,5 +486,13 @@ void TestSystem::openFilesAndPrograms()
     }
 }
 
-QTEST_GUILESS_MAIN(TestSystem)
+int main(int argc, char** argv)
+{
+    const TestHome home;
+    if (!home.isValid())
+        return 1;
+    QCoreApplication app(argc, argv);
+    TestSystem test(home);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_system.moc"
