@@ -46,4 +46,10 @@ public:
     explicit EIniFileException(const QString& message) : Error(message) {}
 };
 
+// A picture that cannot be loaded, created or accessed as asked.
+class EInvalidGraphic : public Error {
+public:
+    explicit EInvalidGraphic(const QString& message) : Error(message) {}
+};
+
 } // namespace platform
