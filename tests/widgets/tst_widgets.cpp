@@ -337,8 +337,13 @@ void TestWidgets::advSpinEditStepsAndClampsOnFocusLoss()
     QTRY_VERIFY(next->hasFocus());
     QCOMPARE(edit->text(), u"0,10"_qs);
 
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, QColor(0xFF, 0xCE, 0xB7));
+    edit->setPalette(palette);
     edit->setValue(2.0);
     saveLook(*edit, u"adv-spin-edit"_qs);
+    palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0x80));
+    next->setPalette(palette);
     next->setValue(480);
     saveLook(*next, u"spin-edit"_qs);
 }

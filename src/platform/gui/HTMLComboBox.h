@@ -8,6 +8,7 @@ namespace platform {
 // Drop-down list whose items and closed box show mark-up (see HtmlMarkup.h). changed()
 // fires when the user picks another item; setItemIndex() from code is silent. The list
 // opens below the box, dropDownWidth wide and at most dropDownHeight high (0: as needed).
+// The box is drawn in the palette's Base colour.
 class THTMLComboBox : public QComboBox {
     Q_OBJECT
 
