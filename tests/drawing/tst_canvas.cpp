@@ -448,6 +448,10 @@ void TestCanvas::stretchDrawCopiesOneToOneOrScales()
     scaled.canvas().StretchDraw(Rect(2, 3, 17, 9), plain);
     QCOMPARE(scaled.drawn(), box(2, 3, 17, 9));
     QCOMPARE(scaled.pixelsOf(RGB(0, 0, 200)), box(2, 3, 17, 9));
+
+    Sheet huge;
+    huge.canvas().StretchDraw(Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), plain);
+    QCOMPARE(huge.pixelsOf(RGB(0, 0, 200)), box(0, 0, 20, 20));
 }
 
 void TestCanvas::bitmapKeepsContentAndOffers24BitRows()

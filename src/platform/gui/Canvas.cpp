@@ -302,7 +302,7 @@ void TCanvas::StretchDraw(const TRect& r, const QImage& picture)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (w == picture.width() && h == picture.height()) {
         painter.drawImage(visible.topLeft(), picture, visible.translated(static_cast<int>(-l), static_cast<int>(-t)));
-    } else if (w * h <= (std::int64_t{1} << 24)) {
+    } else if (w <= (std::int64_t{1} << 24) / h) {
         // Scaled as a whole with filtering, so that a thumbnail keeps its detail.
         const QImage scaled = picture.scaled(static_cast<int>(w), static_cast<int>(h), Qt::IgnoreAspectRatio,
                                              Qt::SmoothTransformation);
