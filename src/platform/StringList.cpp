@@ -1,5 +1,7 @@
 #include "platform/StringList.h"
 
+#include "platform/CodePage.h"
+#include "platform/MemoryStream.h"
 #include "platform/TextCompare.h"
 
 #include <algorithm>
@@ -134,6 +136,20 @@ QStringList TStringList::toStringList() const
     for (const Item& item : items_)
         out.append(item.string);
     return out;
+}
+
+QString TStringList::Text() const
+{
+    QString text;
+    for (const Item& item : items_)
+        text += item.string + u'\n';
+    return text;
+}
+
+void TStringList::SaveToStream(TMemoryStream& stream) const
+{
+    for (const Item& item : items_)
+        stream.Write(toAnsi(item.string) + "\r\n");
 }
 
 } // namespace platform

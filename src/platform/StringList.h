@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class TMemoryStream;
+
 // Raised for an index outside the list, a duplicate the list does not allow, or an
 // insertion at a chosen place in a sorted list.
 class EStringListError : public Error {
@@ -58,6 +60,11 @@ public:
     void Sort();
 
     QStringList toStringList() const;
+    // The strings, each followed by a line break.
+    QString Text() const;
+    // Writes the strings at the stream's position, each followed by CR LF, in the system's
+    // 8-bit code page.
+    void SaveToStream(TMemoryStream& stream) const;
 
 private:
     struct Item {
