@@ -308,11 +308,19 @@ void TCanvas::StretchDraw(const TRect& r, const QImage& picture)
                                              Qt::SmoothTransformation);
         painter.drawImage(visible.topLeft(), scaled, visible.translated(static_cast<int>(-l), static_cast<int>(-t)));
     } else {
-        const long double sx = static_cast<long double>(picture.width()) / w;
-        const long double sy = static_cast<long double>(picture.height()) / h;
-        const QRectF source(static_cast<double>((vl - l) * sx), static_cast<double>((vt - t) * sy),
-                            static_cast<double>((vr - vl) * sx), static_cast<double>((vb - vt) * sy));
-        painter.drawImage(QRectF(visible), picture, source);
+        // Too large to scale as a whole: each visible pixel takes the nearest source pixel.
+        const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+        QImage part(visible.size(), QImage::Format_ARGB32);
+        auto sourceIndex = [](std::int64_t offset, std::int64_t extent, int size) {
+            const long double at = (static_cast<long double>(offset) + 0.5L) * size / static_cast<long double>(extent);
+            return static_cast<int>(std::min<long double>(at, size - 1));
+        };
+        for (int y = 0; y < part.height(); ++y) {
+            const int sy = sourceIndex(vt - t + y, h, source.height());
+            for (int x = 0; x < part.width(); ++x)
+                part.setPixel(x, y, source.pixel(sourceIndex(vl - l + x, w, source.width()), sy));
+        }
+        painter.drawImage(visible.topLeft(), part);
     }
     painter.end();
     changed();
