@@ -299,8 +299,8 @@ void TestWidgets::advSpinEditReadsTheShownNumber_data()
     QTest::newRow("point also read") << u"3.75"_qs << 3.75;
     QTest::newRow("more decimals than shown") << u"2,555"_qs << 2.555;
     QTest::newRow("below the range is not clamped") << u"0"_qs << 0.0;
-    QTest::newRow("empty reads the minimum") << QString() << 0.1;
-    QTest::newRow("two separators is not a number") << u"1,2,3"_qs << 0.1;
+    QTest::newRow("empty reads 0") << QString() << 0.0;
+    QTest::newRow("two separators is not a number") << u"1,2,3"_qs << 0.0;
 }
 
 void TestWidgets::advSpinEditReadsTheShownNumber()

@@ -41,7 +41,7 @@ double TAdvSpinEdit::value() const
     t.replace(u',', u'.');
     bool ok = false;
     const double v = QLocale::c().toDouble(t, &ok);
-    return ok && std::isfinite(v) ? v : min_;
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 void TAdvSpinEdit::setValue(double value)

@@ -6,7 +6,7 @@ namespace platform {
 
 // Decimal spin edit. The text shows the value with a fixed number of decimals in the
 // locale's decimal separator; value() is the number the text shows (either separator is
-// read; the minimum when the text is not a number). setValue() clamps to the range.
+// read; 0 when the text is not a number, so an emptied field reads 0). setValue() clamps to the range.
 // The arrows step by increment(), Page Up/Down by ten increments; stepping and leaving
 // the field apply the range.
 class TAdvSpinEdit : public SpinEditBase {

@@ -1,6 +1,7 @@
 #include "platform/gui/SpinEditBase.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionSpinBox>
@@ -58,7 +59,10 @@ QValidator::State SpinEditBase::validate(QString& input, int&) const
 
 void SpinEditBase::focusOutEvent(QFocusEvent* event)
 {
-    applyRange();
+    // A popup (a context menu, a button's drop-down menu) takes the keyboard only for a
+    // moment; the user has not left the field, so what they typed stays as it is.
+    if (event->reason() != Qt::PopupFocusReason)
+        applyRange();
     QAbstractSpinBox::focusOutEvent(event);
 }
 

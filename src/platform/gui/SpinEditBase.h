@@ -7,7 +7,8 @@ namespace platform {
 
 // What the two spin edits share: the text is the state (a value is always read from it),
 // changed() on every real change of the text, a hint with a show-hint switch, an optional
-// flat one-pixel border, and the range applied when the field loses focus. The field's
+// flat one-pixel border, and the range applied when the field loses focus (not when a
+// popup menu takes the keyboard for a moment). The field's
 // colour is the palette's Base colour.
 class SpinEditBase : public QAbstractSpinBox {
     Q_OBJECT

@@ -159,6 +159,12 @@ void TXiButton::paintEvent(QPaintEvent*)
     }
 }
 
+void TXiButton::setPopUpGo(bool on)
+{
+    popUpGo_ = on;
+    setFocusPolicy(on ? Qt::TabFocus : Qt::StrongFocus);
+}
+
 void TXiButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && popUpGo_ && menu_) {

@@ -50,7 +50,9 @@ public:
     QMenu* popupMenu() const { return menu_; }
     void setPopupMenu(QMenu* menu) { menu_ = menu; }
     bool popUpGo() const { return popUpGo_; }
-    void setPopUpGo(bool on) { popUpGo_ = on; }
+    // With PopUpGo on, a click no longer takes the focus: the menu acts on the field the
+    // user was in, which should not be left (and its range applied) on the way.
+    void setPopUpGo(bool on);
 
     // Where the glyph and the caption go inside the button.
     QRect glyphRect() const;
