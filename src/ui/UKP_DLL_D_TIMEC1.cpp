@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QLabel>
+#include <QPainter>
 
 using namespace platform;
 
@@ -89,13 +90,18 @@ void TKP_DLL_D_TIMEC1::FormCreate()
     for (TSpinEdit* s : {SpinEdit1, SpinEdit2, SpinEdit3})
         s->setFlat(true);
     // The black background shows as a 2-pixel frame around the gradient.
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    setPalette(p);
+    background_ = Qt::black;
+    update();
     QPalette text = Label1->palette();
     text.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(text);
+}
+
+// The background is painted here rather than through the palette, which the fields and
+// buttons would inherit.
+void TKP_DLL_D_TIMEC1::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), background_);
 }
 
 void TKP_DLL_D_TIMEC1::Setup()

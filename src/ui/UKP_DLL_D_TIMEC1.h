@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <cstdint>
 
@@ -35,4 +36,10 @@ public:
     void Setup();
     void XiButton1Click();
     void XiButton2Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor background_ = Qt::white;
 };

@@ -68,6 +68,10 @@ void SpinEditBase::focusOutEvent(QFocusEvent* event)
 
 void SpinEditBase::paintEvent(QPaintEvent* event)
 {
+    // Without a frame the style leaves the arrows' area unpainted, so whatever lies under
+    // the field (a gradient panel) would show through it.
+    if (flat_)
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Window));
     QAbstractSpinBox::paintEvent(event);
     if (!flat_)
         return;
