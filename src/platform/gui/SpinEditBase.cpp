@@ -59,9 +59,10 @@ QValidator::State SpinEditBase::validate(QString& input, int&) const
 
 void SpinEditBase::focusOutEvent(QFocusEvent* event)
 {
-    // A popup (a context menu, a button's drop-down menu) takes the keyboard only for a
-    // moment; the user has not left the field, so what they typed stays as it is.
-    if (event->reason() != Qt::PopupFocusReason)
+    // A popup (a context menu, a button's drop-down menu) or another window (a message box
+    // about what was typed, another program) takes the keyboard only for a while; the user
+    // has not left the field, so what they typed stays as it is.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         applyRange();
     QAbstractSpinBox::focusOutEvent(event);
 }
