@@ -5,10 +5,13 @@
 #include "util/ValtorX.h" // its start-up step has created Vsys before main runs
 
 #include <QByteArray>
-#include <QScreen>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScreen>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -31,16 +34,67 @@ bool displayAvailable()
     return true;
 }
 
+constexpr const char* noDisplay = "oee: no display available: set DISPLAY (X11) or WAYLAND_DISPLAY to start the window\n";
+
+// While the application object connects to the display. A display that is named but
+// cannot be reached (a remote host, a server that has gone) makes Qt abort; the program
+// says so in its one line instead. Qt's own platform messages are held back until the
+// connection is known to work, and then passed on.
+class DisplayConnectionGuard {
+public:
+    DisplayConnectionGuard() { previous_ = qInstallMessageHandler(&DisplayConnectionGuard::handle); }
+    ~DisplayConnectionGuard()
+    {
+        qInstallMessageHandler(previous_);
+        for (const auto& [type, category, text] : held_) {
+            const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+            if (previous_)
+                previous_(type, context, text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+        held_.clear();
+    }
+    DisplayConnectionGuard(const DisplayConnectionGuard&) = delete;
+    DisplayConnectionGuard& operator=(const DisplayConnectionGuard&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            std::fputs(noDisplay, stderr);
+            std::_Exit(2);
+        }
+        const QByteArray category = context.category ? QByteArray(context.category) : QByteArray();
+        if (category.startsWith("qt.qpa")) {
+            held_.push_back({type, category, text});
+            return;
+        }
+        if (previous_)
+            previous_(type, context, text);
+    }
+
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Held> held_;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (!displayAvailable()) {
-        std::fputs("oee: no display available: set DISPLAY (X11) or WAYLAND_DISPLAY to start the window\n", stderr);
+        std::fputs(noDisplay, stderr);
         return 2;
     }
 
+    std::optional<DisplayConnectionGuard> connecting(std::in_place);
     platform::TApplication app(argc, argv);
+    connecting.reset();
     platform::setMessageHandler(platform::ShowMessageBox);
 
     TForm1 form;
