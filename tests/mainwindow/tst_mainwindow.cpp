@@ -515,8 +515,10 @@ void TestMainWindow::popupOnLeftPressOnly()
     QVERIFY(!form->PopupMenu1->isVisible());
     QVERIFY(QApplication::activePopupWidget() == nullptr);
 
+    // A click: the press drops the menu at the pointer, the release over the menu's corner
+    // chooses nothing.
     const QPoint at(10, 12);
-    QTest::mousePress(button, Qt::LeftButton, {}, at);
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
     QTRY_VERIFY(form->PopupMenu1->isVisible());
     QCOMPARE(QApplication::activePopupWidget(), form->PopupMenu1);
     QCOMPARE(form->PopupMenu1->geometry().topLeft(), button->mapToGlobal(at));
@@ -528,7 +530,6 @@ void TestMainWindow::popupOnLeftPressOnly()
 
     QTest::keyClick(form->PopupMenu1, Qt::Key_Escape);
     QTRY_VERIFY(!form->PopupMenu1->isVisible());
-    QTest::mouseRelease(button, Qt::LeftButton, {}, at);
     QVERIFY(unchanged());
 }
 
