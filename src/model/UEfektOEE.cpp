@@ -25,6 +25,14 @@ QString red(const QString& s) { return redOpen + s + close; }
 
 bool isAboveNormMode(std::int32_t mode) { return mode == 2 || mode == 3; }
 
+// The changeover item of a formula, in its plain and its mark-up form.
+void appendChangeover(QString& plain, QString& markup, const QString& plainName, const QString& markupName,
+                      std::int32_t seconds)
+{
+    plain += QStringLiteral(" - ") + plainName + QStringLiteral(" [") + T(seconds) + u']';
+    markup += QStringLiteral(" - ") + blue(markupName) + QStringLiteral(" [") + T(seconds) + u']';
+}
+
 } // namespace
 
 void TEfektOEE::policz()
@@ -49,12 +57,10 @@ void TEfektOEE::operatingTime()
     std::int32_t k = 0;
     if (TrybStratyPrzezbrajania == ChangeoverNotLoss) {
         k = dWe.CSPrzezbrajania;
-        plain += QStringLiteral(" - CzPzb [") + T(k) + u']';
-        markup += QStringLiteral(" - ") + blue(QStringLiteral("Cz.Przezbr.")) + QStringLiteral(" [") + T(k) + u']';
+        appendChangeover(plain, markup, QStringLiteral("CzPzb"), QStringLiteral("Cz.Przezbr."), k);
     } else if (isAboveNormMode(TrybStratyPrzezbrajania)) {
         k = dWe.CSPrzezbrajania < dWe.OptymalnyCzas_P ? dWe.CSPrzezbrajania : dWe.OptymalnyCzas_P;
-        plain += QStringLiteral(" - NCzPzb [") + T(k) + u']';
-        markup += QStringLiteral(" - ") + blue(QStringLiteral("Normatywny Cz. Przezbr.")) + QStringLiteral(" [") + T(k) + u']';
+        appendChangeover(plain, markup, QStringLiteral("NCzPzb"), QStringLiteral("Normatywny Cz. Przezbr."), k);
     }
     planned = add32(planned, k);
     dWy.CzasOperacyjny = sub32(dWe.CzasZamowiony, planned);
@@ -82,12 +88,10 @@ void TEfektOEE::availability()
     std::int32_t e = 0;
     if (TrybStratyPrzezbrajania == ChangeoverLoss) {
         e = dWe.CSPrzezbrajania;
-        plain += QStringLiteral(" - CzPzb [") + T(e) + u']';
-        markup += QStringLiteral(" - ") + blue(QStringLiteral("Cz.Przezbr.")) + QStringLiteral(" [") + T(e) + u']';
+        appendChangeover(plain, markup, QStringLiteral("CzPzb"), QStringLiteral("Cz.Przezbr."), e);
     } else if (isAboveNormMode(TrybStratyPrzezbrajania) && dWe.CSPrzezbrajania >= dWe.OptymalnyCzas_P) {
         e = sub32(dWe.CSPrzezbrajania, dWe.OptymalnyCzas_P);
-        plain += QStringLiteral(" - PnCzPzb [") + T(e) + u']';
-        markup += QStringLiteral(" - ") + blue(QStringLiteral("PonadNormatywny Cz.Przezbr.")) + QStringLiteral(" [") + T(e) + u']';
+        appendChangeover(plain, markup, QStringLiteral("PnCzPzb"), QStringLiteral("PonadNormatywny Cz.Przezbr."), e);
     }
     losses = add32(losses, e);
     dWy.DostepnoscCzas = sub32(dWy.CzasOperacyjny, losses);
