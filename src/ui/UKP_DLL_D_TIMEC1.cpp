@@ -3,6 +3,7 @@
 #include "platform/gui/SpinEdit.h"
 #include "platform/gui/XiButton.h"
 #include "ui/AbGradient.h"
+#include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 #include "ui/Guarded.h"
 #include "ui/TimeSplit.h"
@@ -14,13 +15,6 @@
 using namespace platform;
 
 namespace {
-
-QFont arial(int pixelSize)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    return f;
-}
 
 TSpinEdit* makeField(QWidget* parent, const char* name, int x, std::int32_t maximum)
 {

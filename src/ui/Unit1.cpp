@@ -10,6 +10,7 @@
 #include "platform/gui/SpinEdit.h"
 #include "platform/gui/XiButton.h"
 #include "ui/AppInfo.h"
+#include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 #include "ui/Guarded.h"
 #include "ui/Unit1Layout.h"
@@ -26,15 +27,6 @@
 using namespace platform;
 
 namespace {
-
-QFont arial(int pixelSize, bool bold = false, bool underline = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
 
 void setBackground(QWidget* w, QRgb rgb)
 {
