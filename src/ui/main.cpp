@@ -97,9 +97,7 @@ int main(int argc, char** argv)
     connecting.reset();
     platform::setMessageHandler(platform::ShowMessageBox);
 
-    TForm1 form;
-    form.adjustSize();
-    form.resize(971, 677);
+    TForm1 form; // sized to its client area by its constructor
     // Centred on the screen when shown.
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
