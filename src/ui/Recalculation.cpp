@@ -15,10 +15,7 @@ std::int32_t minutesToSeconds(std::int32_t minutes)
 
 QString duration(std::int64_t seconds)
 {
-    if (seconds <= INT32_MAX)
-        return Tmytime::SecTcDGM(static_cast<std::int32_t>(seconds < INT32_MIN ? INT32_MIN : seconds));
-    const std::int64_t days = seconds / 86400;
-    return QString::number(days) + QStringLiteral("D ") + Tmytime::SecToGMS(static_cast<std::int32_t>(seconds - days * 86400));
+    return Tmytime::SecTcDGM64(seconds);
 }
 
 std::int64_t Times::sumOfLossesAndWork() const

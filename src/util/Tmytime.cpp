@@ -68,12 +68,17 @@ QString Tmytime::SecToGMS(std::int32_t s)
 
 QString Tmytime::SecTcDGM(std::int32_t s)
 {
+    return SecTcDGM64(s);
+}
+
+QString Tmytime::SecTcDGM64(std::int64_t s)
+{
     if (s <= 0)
         return QStringLiteral("00:00:00");
     if (s <= secondsPerDay)
-        return SecToGMS(s);
-    const std::int32_t days = s / secondsPerDay;
-    return QString::number(days) + QStringLiteral("D ") + SecToGMS(s - days * secondsPerDay);
+        return SecToGMS(static_cast<std::int32_t>(s));
+    const std::int64_t days = s / secondsPerDay;
+    return QString::number(days) + QStringLiteral("D ") + SecToGMS(static_cast<std::int32_t>(s - days * secondsPerDay));
 }
 
 QString Tmytime::SecTcDGM2(std::int32_t s)

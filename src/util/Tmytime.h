@@ -18,6 +18,8 @@ public:
     // The one text form of a duration: "00:00:00" for s <= 0, hh:mm:ss up to one day
     // inclusive, above that the day count, "D " and hh:mm:ss of the rest.
     static QString SecTcDGM(std::int32_t s);
+    // The same form for a 64-bit count (sums of several 32-bit times).
+    static QString SecTcDGM64(std::int64_t s);
     // As SecTcDGM, but "0" for s <= 0.
     static QString SecTcDGM2(std::int32_t s);
 
