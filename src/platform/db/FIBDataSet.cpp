@@ -18,14 +18,7 @@ TpFIBDataSet::~TpFIBDataSet() = default;
 
 void TpFIBDataSet::SetTransaction(TpFIBTransaction* transaction)
 {
-    if (transaction == transaction_)
-        return;
-    Close();
-    if (transaction_)
-        disconnect(transaction_, nullptr, this, nullptr);
-    transaction_ = transaction;
-    if (transaction_)
-        connect(transaction_, &TpFIBTransaction::ending, this, &TpFIBDataSet::Close);
+    rebindTransaction(this, transaction_, transaction);
 }
 
 void TpFIBDataSet::Open()

@@ -16,14 +16,7 @@ TpFIBQuery::~TpFIBQuery() = default;
 
 void TpFIBQuery::SetTransaction(TpFIBTransaction* transaction)
 {
-    if (transaction == transaction_)
-        return;
-    Close();
-    if (transaction_)
-        disconnect(transaction_, nullptr, this, nullptr);
-    transaction_ = transaction;
-    if (transaction_)
-        connect(transaction_, &TpFIBTransaction::ending, this, &TpFIBQuery::Close);
+    rebindTransaction(this, transaction_, transaction);
 }
 
 void TpFIBQuery::forgetParamsOfOldText()

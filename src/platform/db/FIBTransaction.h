@@ -54,4 +54,19 @@ private:
     bool active_ = false;
 };
 
+// Binds a query or data set to another transaction: what it had open is closed, and it
+// closes again whenever that transaction commits or rolls back.
+template <typename Component>
+void rebindTransaction(Component* component, QPointer<TpFIBTransaction>& current, TpFIBTransaction* next)
+{
+    if (next == current)
+        return;
+    component->Close();
+    if (current)
+        QObject::disconnect(current, nullptr, component, nullptr);
+    current = next;
+    if (current)
+        QObject::connect(current, &TpFIBTransaction::ending, component, &Component::Close);
+}
+
 } // namespace platform
