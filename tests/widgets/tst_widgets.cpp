@@ -386,6 +386,11 @@ void TestWidgets::labelOpensLinksOnLeftPress()
     const QRect text = label->textLayout().fragments.at(0).rect;
     const QRect link = label->textLayout().fragments.at(1).rect;
 
+    QTest::mouseMove(label, link.center());
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(label, text.center());
+    QCOMPARE(label->cursor().shape(), Qt::ArrowCursor);
+
     QTest::mouseClick(label, Qt::LeftButton, {}, text.center());
     QTest::mouseClick(label, Qt::RightButton, {}, link.center());
     QVERIFY(shell.urls.isEmpty());

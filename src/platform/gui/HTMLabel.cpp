@@ -1,17 +1,12 @@
 #include "platform/gui/HTMLabel.h"
 
-#include "platform/Shell.h"
-
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
 
 namespace platform {
 
-THTMLabel::THTMLabel(QWidget* parent) : QWidget(parent)
+THTMLabel::THTMLabel(QWidget* parent) : LinkWidget(parent)
 {
-    setMouseTracking(true);
     relayout();
 }
 
@@ -60,26 +55,9 @@ void THTMLabel::paintEvent(QPaintEvent*)
     markup::paint(painter, layout_, QPoint(0, 0));
 }
 
-void THTMLabel::mousePressEvent(QMouseEvent* event)
+QString THTMLabel::linkAt(QPoint point) const
 {
-    const QString href = event->button() == Qt::LeftButton ? markup::linkAt(layout_, event->position().toPoint())
-                                                           : QString();
-    if (href.isEmpty()) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    Q_EMIT linkClicked(href);
-    ShellOpen(QUrl(href, QUrl::TolerantMode));
-}
-
-void THTMLabel::mouseMoveEvent(QMouseEvent* event)
-{
-    if (markup::linkAt(layout_, event->position().toPoint()).isEmpty())
-        unsetCursor();
-    else
-        setCursor(Qt::PointingHandCursor);
-    QWidget::mouseMoveEvent(event);
+    return markup::linkAt(layout_, point);
 }
 
 void THTMLabel::changeEvent(QEvent* event)

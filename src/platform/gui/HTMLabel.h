@@ -1,15 +1,14 @@
 #pragma once
 
 #include "platform/gui/HtmlMarkup.h"
-
-#include <QWidget>
+#include "platform/gui/LinkWidget.h"
 
 namespace platform {
 
 // Rich-text label: shows mark-up (see HtmlMarkup.h) on a transparent background and, with
 // autoSize on (the default), sizes itself to the text keeping its top-left corner. A left
-// press on a link opens it through ShellOpen and reports it in linkClicked().
-class THTMLabel : public QWidget {
+// press on a link opens it (see LinkWidget).
+class THTMLabel : public LinkWidget {
     Q_OBJECT
 
 public:
@@ -28,17 +27,13 @@ public:
     void setUrlColor(const QColor& color);
 
     const markup::Layout& textLayout() const { return layout_; }
+    QString linkAt(QPoint point) const override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-Q_SIGNALS:
-    void linkClicked(const QString& href);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

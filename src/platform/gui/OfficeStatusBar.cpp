@@ -1,12 +1,8 @@
 #include "platform/gui/OfficeStatusBar.h"
 
-#include "platform/Shell.h"
-
 #include <QEvent>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
 
 namespace platform {
 
@@ -16,9 +12,8 @@ constexpr int textIndent = 6;
 
 } // namespace
 
-TAdvOfficeStatusBar::TAdvOfficeStatusBar(QWidget* parent) : QWidget(parent)
+TAdvOfficeStatusBar::TAdvOfficeStatusBar(QWidget* parent) : LinkWidget(parent)
 {
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -128,27 +123,6 @@ void TAdvOfficeStatusBar::paintEvent(QPaintEvent*)
             painter.drawLine(r.right(), 3, r.right(), height() - 4);
         }
     }
-}
-
-void TAdvOfficeStatusBar::mousePressEvent(QMouseEvent* event)
-{
-    const QString href = event->button() == Qt::LeftButton ? linkAt(event->position().toPoint()) : QString();
-    if (href.isEmpty()) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    Q_EMIT linkClicked(href);
-    ShellOpen(QUrl(href, QUrl::TolerantMode));
-}
-
-void TAdvOfficeStatusBar::mouseMoveEvent(QMouseEvent* event)
-{
-    if (linkAt(event->position().toPoint()).isEmpty())
-        unsetCursor();
-    else
-        setCursor(Qt::PointingHandCursor);
-    QWidget::mouseMoveEvent(event);
 }
 
 void TAdvOfficeStatusBar::changeEvent(QEvent* event)

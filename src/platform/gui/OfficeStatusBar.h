@@ -1,16 +1,16 @@
 #pragma once
 
 #include "platform/gui/HtmlMarkup.h"
+#include "platform/gui/LinkWidget.h"
 
-#include <QWidget>
 #include <vector>
 
 namespace platform {
 
 // Status bar of fixed-width panels, each showing one line of mark-up (see HtmlMarkup.h).
 // Obsidian is the dark look with white text and links, Luna the light blue one. A left
-// press on a link opens it through ShellOpen and reports it in linkClicked().
-class TAdvOfficeStatusBar : public QWidget {
+// press on a link opens it (see LinkWidget).
+class TAdvOfficeStatusBar : public LinkWidget {
     Q_OBJECT
 
 public:
@@ -28,18 +28,12 @@ public:
     Style barStyle() const { return style_; }
     void setBarStyle(Style style);
 
-    // The link under a point of the bar; empty when there is none.
-    QString linkAt(QPoint point) const;
+    QString linkAt(QPoint point) const override;
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    void linkClicked(const QString& href);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
