@@ -62,7 +62,7 @@ QString THTMLabel::linkAt(QPoint point) const
 
 void THTMLabel::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    LinkWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         relayout();
 }

@@ -127,7 +127,7 @@ void TAdvOfficeStatusBar::paintEvent(QPaintEvent*)
 
 void TAdvOfficeStatusBar::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    LinkWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         for (Panel& panel : panels_)
             relayout(panel);
